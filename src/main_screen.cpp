@@ -1,0 +1,30 @@
+#include "main_screen.hpp"
+
+#include <ftxui/dom/elements.hpp>
+
+#include "memory.hpp"
+#include "message_modal.hpp"
+#include "shared_state.hpp"
+
+using namespace ftxui;
+
+MainScreen::MainScreen()
+    : mMemory(std::make_unique<Memory>(0)), mMessageModal(std::make_unique<MessageModal>()) {
+  auto menu = Menu(&mPageNames, &mSelectedPage, MenuOption::Horizontal()) | border;
+  auto pages = Container::Tab({mMemory->getComponent()}, &mSelectedPage);
+  auto layout = Container::Vertical({menu, pages});
+  // Start in the page, where typing and paging work at once.
+  layout->SetActiveChild(pages);
+
+  mRoot = Renderer(layout, [menu, pages] {
+    return vbox({text("memquill " + sharedState.versionString) | bold | hcenter, menu->Render(),
+                 pages->Render() | frame | flex});
+  });
+  mRoot |= Modal(mMessageModal->getComponent(), sharedState.showMessageModal);
+}
+
+MainScreen::~MainScreen() = default;
+
+Component MainScreen::getComponent() {
+  return mRoot | size(WIDTH, EQUAL, 80) | size(HEIGHT, EQUAL, 24) | center;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <ftxui/component/component.hpp>
+
+class Memory;
+class MessageModal;
+
+// The one screen: title, page menu, the selected page and the dialogs stacked over them, in a
+// fixed 80 x 24 frame centred in the terminal. Build it once `sharedState` is complete; it
+// owns the pages and dialogs, which must outlive every use of `sharedState`'s pointers.
+class MainScreen {
+ public:
+  MainScreen();
+  ~MainScreen();
+
+  ftxui::Component getComponent();
+
+ private:
+  std::vector<std::string> mPageNames{" Memory "};
+  int mSelectedPage = 0;
+  std::unique_ptr<Memory> mMemory;
+  std::unique_ptr<MessageModal> mMessageModal;
+  ftxui::Component mRoot;
+};
