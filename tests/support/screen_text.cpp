@@ -1,0 +1,42 @@
+#include "support/screen_text.hpp"
+
+#include <ftxui/dom/node.hpp>
+
+RenderedScreen::RenderedScreen(const ftxui::Component& component, int width, int height)
+    : mScreen(ftxui::Screen::Create(ftxui::Dimension::Fixed(width),
+                                    ftxui::Dimension::Fixed(height))) {
+  ftxui::Render(mScreen, component->Render());
+}
+
+std::string RenderedScreen::row(int y) const { return cells(0, y, mScreen.dimx()); }
+
+std::string RenderedScreen::cells(int x, int y, int count) const {
+  std::string line;
+  for (int i = x; i < x + count && i < mScreen.dimx(); ++i) {
+    const std::string& cell = mScreen.PixelAt(i, y).character;
+    line += cell.empty() ? " " : cell;
+  }
+  return line;
+}
+
+std::string RenderedScreen::text() const {
+  std::string all;
+  for (int y = 0; y < mScreen.dimy(); ++y) {
+    all += row(y) + "\n";
+  }
+  return all;
+}
+
+bool RenderedScreen::contains(const std::string& needle) const {
+  return text().find(needle) != std::string::npos;
+}
+
+int RenderedScreen::columnOf(int y, const std::string& needle) const {
+  for (int x = 0; x < mScreen.dimx(); ++x) {
+    const std::string rest = cells(x, y, static_cast<int>(needle.size()));
+    if (rest.compare(0, needle.size(), needle) == 0) {
+      return x;
+    }
+  }
+  return -1;
+}
