@@ -1,5 +1,6 @@
 #include "main_screen.hpp"
 
+#include <ftxui/component/event.hpp>
 #include <ftxui/dom/elements.hpp>
 
 #include "memory.hpp"
@@ -7,6 +8,24 @@
 #include "shared_state.hpp"
 
 using namespace ftxui;
+
+namespace {
+
+// The Linux console and tmux send Home and End as "ESC [1~" and "ESC [4~", which the
+// library does not know; give the fields the keys the user pressed.
+Component withConsoleHomeEnd(Component screen) {
+  return CatchEvent(screen, [screen](const Event& event) {
+    if (event == Event::Special("\x1B[1~")) {
+      return screen->OnEvent(Event::Home);
+    }
+    if (event == Event::Special("\x1B[4~")) {
+      return screen->OnEvent(Event::End);
+    }
+    return false;
+  });
+}
+
+}  // namespace
 
 MainScreen::MainScreen()
     : mMemory(std::make_unique<Memory>(0)), mMessageModal(std::make_unique<MessageModal>()) {
@@ -26,5 +45,5 @@ MainScreen::MainScreen()
 MainScreen::~MainScreen() = default;
 
 Component MainScreen::getComponent() {
-  return mRoot | size(WIDTH, EQUAL, 80) | size(HEIGHT, EQUAL, 24) | center;
+  return withConsoleHomeEnd(mRoot) | size(WIDTH, EQUAL, 80) | size(HEIGHT, EQUAL, 24) | center;
 }

@@ -162,9 +162,14 @@ TEST_F(DataViewTest, FocusLandsOnTheFirstByteOfTheSelectedRowAfterARebuild) {
   EXPECT_EQ(focusedCell(component), 48);
 }
 
-TEST_F(DataViewTest, RefusedMappingIsFatalAndNamesTheDataView) {
+TEST(DataViewFailure, RefusedMappingOrFaultingPageIsFatalAndNamesTheDataView) {
+  FakeMemory memory{0x10000};
+  // An offset the device refuses to map, and a page past the end of the file, which maps
+  // but faults when touched.
   EXPECT_EXIT(DataView view(0x8000000000000000), ::testing::ExitedWithCode(1),
               "^Error at line [0-9]+, file src/dataview\\.cpp \\([0-9]+\\) \\[[^]]+\\]\n$");
+  EXPECT_EXIT(DataView view(0x20000), ::testing::ExitedWithCode(1),
+              "^Error at line [0-9]+, file src/dataview\\.cpp \\(14\\) \\[Bad address\\]\n$");
 }
 
 }  // namespace

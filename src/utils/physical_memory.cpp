@@ -4,8 +4,41 @@
 #include <sys/types.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <csetjmp>
+#include <csignal>
 
 namespace {
+
+// A page can be mapped and still fault when touched (a device that does not answer, a file
+// shorter than the address). The fault then ends the program with the fatal report instead
+// of a core dump on a terminal left in raw mode.
+sigjmp_buf gTouchFault;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
+
+void onTouchFault(int /*signal*/) {
+  siglongjmp(gTouchFault, 1);  // NOLINT(cert-err52-cpp): leaves a signal handler, no C++ frames
+}
+
+class TouchFaultGuard {
+ public:
+  TouchFaultGuard() {
+    struct sigaction action = {};
+    action.sa_handler = onTouchFault;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGBUS, &action, &mPreviousBus);
+    sigaction(SIGSEGV, &action, &mPreviousSegv);
+  }
+  ~TouchFaultGuard() {
+    sigaction(SIGBUS, &mPreviousBus, nullptr);
+    sigaction(SIGSEGV, &mPreviousSegv, nullptr);
+  }
+  TouchFaultGuard(const TouchFaultGuard&) = delete;
+  TouchFaultGuard& operator=(const TouchFaultGuard&) = delete;
+
+ private:
+  struct sigaction mPreviousBus = {};
+  struct sigaction mPreviousSegv = {};
+};
 
 void* mapPage(int fd, uint64_t pageBase, SourceLocation where) {
   void* page = mmap(nullptr, kPageSize, PROT_READ | PROT_WRITE, MAP_SHARED, fd,
@@ -25,6 +58,11 @@ void unmapPage(void* page, SourceLocation where) {
 }  // namespace
 
 void readPhysical(int fd, uint64_t address, uint8_t* out, size_t count, SourceLocation where) {
+  const TouchFaultGuard guard;
+  if (sigsetjmp(gTouchFault, 1) != 0) {  // NOLINT(cert-err52-cpp)
+    errno = EFAULT;
+    reportErrorAndExit(where);
+  }
   size_t done = 0;
   while (done < count) {
     const uint64_t at = address + done;
@@ -42,6 +80,11 @@ void readPhysical(int fd, uint64_t address, uint8_t* out, size_t count, SourceLo
 
 void writePhysicalByte(int fd, uint64_t address, uint8_t value, SourceLocation where) {
   const uint64_t offset = address & (kPageSize - 1);
+  const TouchFaultGuard guard;
+  if (sigsetjmp(gTouchFault, 1) != 0) {  // NOLINT(cert-err52-cpp)
+    errno = EFAULT;
+    reportErrorAndExit(where);
+  }
   void* page = mapPage(fd, address - offset, where);
   static_cast<volatile uint8_t*>(page)[offset] = value;
   unmapPage(page, where);
