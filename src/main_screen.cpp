@@ -3,6 +3,7 @@
 #include <ftxui/component/event.hpp>
 #include <ftxui/dom/elements.hpp>
 
+#include "change_value_modal.hpp"
 #include "memory.hpp"
 #include "message_modal.hpp"
 #include "shared_state.hpp"
@@ -28,7 +29,9 @@ Component withConsoleHomeEnd(Component screen) {
 }  // namespace
 
 MainScreen::MainScreen()
-    : mMemory(std::make_unique<Memory>(0)), mMessageModal(std::make_unique<MessageModal>()) {
+    : mMemory(std::make_unique<Memory>(0)),
+      mChangeValueModal(std::make_unique<ChangeValueModal>()),
+      mMessageModal(std::make_unique<MessageModal>()) {
   auto menu = Menu(&mPageNames, &mSelectedPage, MenuOption::Horizontal()) | border;
   auto pages = Container::Tab({mMemory->getComponent()}, &mSelectedPage);
   auto layout = Container::Vertical({menu, pages});
@@ -39,6 +42,8 @@ MainScreen::MainScreen()
     return vbox({text("memquill " + sharedState.versionString) | bold | hcenter, menu->Render(),
                  pages->Render() | frame | flex});
   });
+  // The message layer is the outermost: a refusal shows over any other dialog.
+  mRoot |= Modal(mChangeValueModal->getComponent(), sharedState.showChangeValueModal);
   mRoot |= Modal(mMessageModal->getComponent(), sharedState.showMessageModal);
 }
 

@@ -6,6 +6,7 @@
 
 #include <ftxui/component/component.hpp>
 
+class ChangeValueModal;
 class Memory;
 class MessageModal;
 
@@ -23,6 +24,7 @@ class MainScreen {
   std::vector<std::string> mPageNames{" Memory "};
   int mSelectedPage = 0;
   std::unique_ptr<Memory> mMemory;
+  std::unique_ptr<ChangeValueModal> mChangeValueModal;
   std::unique_ptr<MessageModal> mMessageModal;
   ftxui::Component mRoot;
 };

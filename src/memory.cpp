@@ -20,7 +20,7 @@ Memory::Memory(uint64_t address)
       mNextButton(Button("▶", [this] { next(); }, SimpleButton())),
       mRefreshButton(Button("Refresh", [this] { refresh(); }, SimpleButton())),
       mAddressText(toHex(address, kAddressDigits)) {
-  mAddressInput = Input(&mAddressText, page_navigation::fieldOption("Address")) |
+  mAddressInput = page_navigation::field(&mAddressText, "Address") |
                   size(WIDTH, LESS_THAN, kAddressDigits + 1);
   mDataViewComponent = mDataView->getComponent();
   auto toolRow = Container::Horizontal(

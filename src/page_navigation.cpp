@@ -53,11 +53,27 @@ ftxui::Component withPageKeys(ftxui::Component page, PageKeys keys) {
   });
 }
 
-ftxui::InputOption fieldOption(const std::string& placeholder) {
+namespace {
+
+class VerticalArrowsPassBy : public ftxui::ComponentBase {
+ public:
+  explicit VerticalArrowsPassBy(ftxui::Component child) { Add(std::move(child)); }
+
+  bool OnEvent(ftxui::Event event) override {
+    if (event == ftxui::Event::ArrowUp || event == ftxui::Event::ArrowDown) {
+      return false;
+    }
+    return ftxui::ComponentBase::OnEvent(event);
+  }
+};
+
+}  // namespace
+
+ftxui::Component field(std::string* content, const std::string& placeholder) {
   ftxui::InputOption option;
   option.placeholder = placeholder;
   option.multiline = false;
-  return option;
+  return ftxui::Make<VerticalArrowsPassBy>(ftxui::Input(content, option));
 }
 
 }  // namespace page_navigation

@@ -28,7 +28,8 @@ struct PageKeys {
 // Wraps a page's root so that its keys work whichever control has the focus.
 ftxui::Component withPageKeys(ftxui::Component page, PageKeys keys);
 
-// Single-line input options: Return in a field changes nothing.
-ftxui::InputOption fieldOption(const std::string& placeholder);
+// A one-line text field: Return changes nothing, and Up and Down leave the field at once
+// instead of first moving its cursor to the start or end.
+ftxui::Component field(std::string* content, const std::string& placeholder);
 
 }  // namespace page_navigation

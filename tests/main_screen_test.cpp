@@ -47,8 +47,6 @@ TEST_F(MainScreenTest, StartsInTheAddressFieldAndUpReachesTheMenu) {
   EXPECT_EQ(typed.cells(15, 4, 4), "100 ");
   EXPECT_FALSE(typed.pixelAt(2, 2).inverted);  // the menu entry is not focused
 
-  // The first Up takes the field's cursor to its start; the next leaves the page.
-  EXPECT_TRUE(component->OnEvent(Event::ArrowUp));
   EXPECT_TRUE(component->OnEvent(Event::ArrowUp));
   RenderedScreen screen(component, 80, 24);
   EXPECT_TRUE(screen.pixelAt(2, 2).inverted);
@@ -71,6 +69,26 @@ TEST_F(MainScreenTest, MessageDialogShowsOverThePageTakesTheKeysAndCloses) {
   RenderedScreen closed(component, 80, 24);
   EXPECT_FALSE(closed.contains("Close"));
   EXPECT_EQ(closed.cells(3, 7, 10), "0x00000000");
+}
+
+TEST_F(MainScreenTest, MessageDialogIsAboveTheChangeValueDialogAndTakesTheKeys) {
+  component->OnEvent(Event::ArrowDown);  // into the table: its row label hands the focus
+  RenderedScreen(component, 80, 24);     // to the byte at 0 when drawn
+  component->OnEvent(Event::Return);
+  ASSERT_TRUE(memory.showChangeValueModal);
+  memory.messageText = kBelowZeroMessage;
+  memory.showMessageModal = true;
+
+  RenderedScreen both(component, 80, 24);
+  EXPECT_TRUE(both.contains("It is not possible to move from the current"));
+  component->OnEvent(Event::Character('7'));
+  component->OnEvent(Event::Return);  // the message's Close
+  EXPECT_FALSE(memory.showMessageModal);
+  EXPECT_TRUE(memory.showChangeValueModal);
+
+  RenderedScreen changeOnly(component, 80, 24);
+  EXPECT_FALSE(changeOnly.contains("It is not possible"));
+  EXPECT_TRUE(changeOnly.contains(" Value : 0x00 "));  // the 7 went to the message dialog
 }
 
 }  // namespace
