@@ -98,6 +98,30 @@ TEST_F(MemoryPageE2E, RefusesEmptyNonHexAndBelowZeroThroughTheMessageDialog) {
   quit();
 }
 
+TEST_F(MemoryPageE2E, WritesAByteThroughTheChangeValueDialogAndRefusesANonHexValue) {
+  start();
+  session->keys({"Down", "Right", "Right", "Right", "Down", "Enter"});
+  ASSERT_TRUE(session->waitFor(" Change the value of 0x00000013")) << session->screen();
+  session->type("5a");
+  session->keys({"Down", "Enter"});
+  ASSERT_TRUE(session->waitForGone("Change the value")) << session->screen();
+  EXPECT_EQ(sandbox.imageByte(0x13), 0x5A);
+  EXPECT_EQ(sandbox.imageByte(0x12), 0x12);
+  EXPECT_EQ(sandbox.imageByte(0x14), 0x14);
+  // Read back, with the focus on the first byte of the written row.
+  EXPECT_TRUE(session->waitFor("  0x00000010 [10] 11  12  5A  14")) << session->screen();
+
+  session->keys({"Enter"});
+  ASSERT_TRUE(session->waitFor(" Change the value of 0x00000010")) << session->screen();
+  session->type("zz");
+  session->keys({"Down", "Enter"});
+  ASSERT_TRUE(session->waitFor("The value to be written is not a Hex value.")) << session->screen();
+  EXPECT_EQ(session->screen().find("Change the value"), std::string::npos);
+  closeMessage();
+  EXPECT_EQ(sandbox.imageByte(0x10), 0x10);
+  quit();
+}
+
 TEST_F(MemoryPageE2E, F10Quits) {
   start();
   session->keys({"F10"});
