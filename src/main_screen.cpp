@@ -6,7 +6,11 @@
 #include "change_value_modal.hpp"
 #include "memory.hpp"
 #include "message_modal.hpp"
+#include "pci.hpp"
+#include "pci_device_select_modal.hpp"
+#include "pci_device_summary_modal.hpp"
 #include "shared_state.hpp"
+#include "utils/pci_discovery.hpp"
 
 using namespace ftxui;
 
@@ -26,14 +30,27 @@ Component withConsoleHomeEnd(Component screen) {
   });
 }
 
+bool pciOffered() {
+  return !sharedState.pciDevices->empty() && *sharedState.mcfgBaseAddress != 0;
+}
+
 }  // namespace
 
 MainScreen::MainScreen()
     : mMemory(std::make_unique<Memory>(0)),
       mChangeValueModal(std::make_unique<ChangeValueModal>()),
+      mPciDeviceSelectModal(std::make_unique<PciDeviceSelectModal>()),
+      mPciDeviceSummaryModal(std::make_unique<PciDeviceSummaryModal>()),
       mMessageModal(std::make_unique<MessageModal>()) {
-  auto menu = Menu(&mPageNames, &mSelectedPage, MenuOption::Horizontal()) | border;
   auto pages = Container::Tab({mMemory->getComponent()}, &mSelectedPage);
+  if (pciOffered()) {
+    // It starts on the first function, which its device button and "Summary" name.
+    mPci = std::make_unique<PCI>(
+        ecamAddress(*sharedState.mcfgBaseAddress, sharedState.pciDevices->front()));
+    mPageNames.emplace_back(" PCI ");
+    pages->Add(mPci->getComponent());
+  }
+  auto menu = Menu(&mPageNames, &mSelectedPage, MenuOption::Horizontal()) | border;
   auto layout = Container::Vertical({menu, pages});
   // Start in the page, where typing and paging work at once.
   layout->SetActiveChild(pages);
@@ -44,6 +61,8 @@ MainScreen::MainScreen()
   });
   // The message layer is the outermost: a refusal shows over any other dialog.
   mRoot |= Modal(mChangeValueModal->getComponent(), sharedState.showChangeValueModal);
+  mRoot |= Modal(mPciDeviceSelectModal->getComponent(), sharedState.showPciDeviceSelectModal);
+  mRoot |= Modal(mPciDeviceSummaryModal->getComponent(), sharedState.showPciDeviceSummaryModal);
   mRoot |= Modal(mMessageModal->getComponent(), sharedState.showMessageModal);
 }
 

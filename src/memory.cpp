@@ -3,7 +3,6 @@
 #include <ftxui/dom/elements.hpp>
 
 #include "dataview.hpp"
-#include "page_navigation.hpp"
 #include "utils/hex.hpp"
 #include "utils/simple_button.hpp"
 
@@ -15,20 +14,20 @@ constexpr int kAddressDigits = 16;
 
 Memory::Memory(uint64_t address)
     : mDataView(std::make_unique<DataView>(address)),
-      mMoveButton(Button("↵", [this] { move(); }, SimpleButton())),
-      mPreviousButton(Button("◀", [this] { previous(); }, SimpleButton())),
-      mNextButton(Button("▶", [this] { next(); }, SimpleButton())),
-      mRefreshButton(Button("Refresh", [this] { refresh(); }, SimpleButton())),
-      mAddressText(toHex(address, kAddressDigits)) {
-  mAddressInput = page_navigation::field(&mAddressText, "Address") |
-                  size(WIDTH, LESS_THAN, kAddressDigits + 1);
-  mDataViewComponent = mDataView->getComponent();
+      mMoveButton(Button("↵", [this] { page_navigation::move(navigation()); }, SimpleButton())),
+      mPreviousButton(
+          Button("◀", [this] { page_navigation::previous(navigation()); }, SimpleButton())),
+      mNextButton(Button("▶", [this] { page_navigation::next(navigation()); }, SimpleButton())),
+      mRefreshButton(
+          Button("Refresh", [this] { page_navigation::refresh(navigation()); }, SimpleButton())),
+      mAddressInput(page_navigation::field(&mAddressText, "Address") |
+                    size(WIDTH, LESS_THAN, kAddressDigits + 1)),
+      mAddressText(toHex(address, kAddressDigits)),
+      mDataViewComponent(mDataView->getComponent()) {
   auto toolRow = Container::Horizontal(
       {mAddressInput, mMoveButton, mPreviousButton, mNextButton, mRefreshButton});
   mContainer = page_navigation::withPageKeys(Container::Vertical({toolRow, mDataViewComponent}),
-                                             {[this] { previous(); }, [this] { next(); },
-                                              [this] { mAddressInput->TakeFocus(); },
-                                              [this] { refresh(); }});
+                                             navigation(), mAddressInput);
 }
 
 Memory::~Memory() = default;
@@ -37,34 +36,12 @@ Component Memory::getComponent() {
   return Renderer(mContainer, [this] { return draw(); });
 }
 
-void Memory::move() {
-  if (page_navigation::moveTo(*mDataView, mAddressText)) {
-    showTableAddress();
-  }
+page_navigation::Target Memory::navigation() {
+  return {mDataView.get(), &mAddressText, kAddressDigits};
 }
-
-void Memory::previous() {
-  if (page_navigation::previous(*mDataView)) {
-    showTableAddress();
-  }
-}
-
-void Memory::next() {
-  mDataView->nextPage();
-  showTableAddress();
-}
-
-void Memory::refresh() {
-  mDataView->refresh();
-  showTableAddress();
-}
-
-void Memory::showTableAddress() { mAddressText = toHex(mDataView->getAddress(), kAddressDigits); }
 
 Element Memory::draw() {
-  if (mAddressText.size() > kAddressDigits) {
-    mAddressText.resize(kAddressDigits);
-  }
+  page_navigation::cutAddressText(navigation());
   return vbox({
       hbox({text(" * Address : "), text("0x"), mAddressInput->Render(), text(" "),
             mMoveButton->Render(), text(" "), mPreviousButton->Render(), text(" "),

@@ -6,6 +6,8 @@
 
 #include <ftxui/component/component.hpp>
 
+#include "page_navigation.hpp"
+
 class DataView;
 
 // The page that shows any part of physical memory: an address field, move, paging and
@@ -18,11 +20,7 @@ class Memory {
   ftxui::Component getComponent();
 
  private:
-  void move();
-  void previous();
-  void next();
-  void refresh();
-  void showTableAddress();
+  page_navigation::Target navigation();
   ftxui::Element draw();
 
   std::unique_ptr<DataView> mDataView;

@@ -3,57 +3,20 @@
 #include <exception>
 #include <utility>
 
+#include <ftxui/component/component_base.hpp>
 #include <ftxui/component/event.hpp>
 
 #include "dataview.hpp"
 #include "shared_state.hpp"
+#include "utils/hex.hpp"
 
 namespace page_navigation {
 
-bool moveTo(DataView& view, const std::string& text) {
-  if (text.empty()) {
-    showMessage("Please enter the address you want to move to.");
-    return false;
-  }
-  uint64_t address = 0;
-  try {
-    address = std::stoul(text, nullptr, 16);
-  } catch (const std::exception&) {
-    showMessage(
-        "The address you are trying to move to is not a Hex value. Please enter a valid value.");
-    return false;
-  }
-  view.setAddress(address);
-  return true;
-}
-
-bool previous(DataView& view) {
-  if (view.getAddress() <= 0xFF) {
-    showMessage("It is not possible to move from the current address to the address before 0x100.");
-    return false;
-  }
-  view.previousPage();
-  return true;
-}
-
-ftxui::Component withPageKeys(ftxui::Component page, PageKeys keys) {
-  return ftxui::CatchEvent(std::move(page), [keys = std::move(keys)](const ftxui::Event& event) {
-    if (event == ftxui::Event::PageUp) {
-      keys.previous();
-    } else if (event == ftxui::Event::PageDown) {
-      keys.next();
-    } else if (event == ftxui::Event::F2) {
-      keys.focusAddress();
-    } else if (event == ftxui::Event::F5) {
-      keys.refresh();
-    } else {
-      return false;
-    }
-    return true;
-  });
-}
-
 namespace {
+
+void showTableAddress(const Target& target) {
+  *target.addressText = toHex(target.view->getAddress(), target.digits);
+}
 
 class VerticalArrowsPassBy : public ftxui::ComponentBase {
  public:
@@ -68,6 +31,66 @@ class VerticalArrowsPassBy : public ftxui::ComponentBase {
 };
 
 }  // namespace
+
+void move(const Target& target) {
+  if (target.addressText->empty()) {
+    showMessage("Please enter the address you want to move to.");
+    return;
+  }
+  uint64_t address = 0;
+  try {
+    address = std::stoul(*target.addressText, nullptr, 16);
+  } catch (const std::exception&) {
+    showMessage(
+        "The address you are trying to move to is not a Hex value. Please enter a valid value.");
+    return;
+  }
+  target.view->setAddress(address);
+  showTableAddress(target);
+}
+
+void previous(const Target& target) {
+  if (target.view->getAddress() <= 0xFF) {
+    showMessage("It is not possible to move from the current address to the address before 0x100.");
+    return;
+  }
+  target.view->previousPage();
+  showTableAddress(target);
+}
+
+void next(const Target& target) {
+  target.view->nextPage();
+  showTableAddress(target);
+}
+
+void refresh(const Target& target) {
+  target.view->refresh();
+  showTableAddress(target);
+}
+
+void cutAddressText(const Target& target) {
+  if (target.addressText->size() > static_cast<size_t>(target.digits)) {
+    target.addressText->resize(static_cast<size_t>(target.digits));
+  }
+}
+
+ftxui::Component withPageKeys(ftxui::Component page, Target target,
+                              ftxui::Component addressField) {
+  return ftxui::CatchEvent(std::move(page), [target, addressField](const ftxui::Event& event) {
+    if (event == ftxui::Event::PageUp) {
+      previous(target);
+    } else if (event == ftxui::Event::PageDown) {
+      next(target);
+    } else if (event == ftxui::Event::F2) {
+      addressField->TakeFocus();
+    } else if (event == ftxui::Event::F5) {
+      refresh(target);
+    } else {
+      return false;
+    }
+    return true;
+  });
+}
 
 ftxui::Component field(std::string* content, const std::string& placeholder) {
   ftxui::InputOption option;
