@@ -91,4 +91,26 @@ TEST_F(MainScreenTest, MessageDialogIsAboveTheChangeValueDialogAndTakesTheKeys) 
   EXPECT_TRUE(changeOnly.contains(" Value : 0x00 "));  // the 7 went to the message dialog
 }
 
+TEST(MainScreenPages, PciPageIsOfferedOnlyWithFunctionsAndAnEcamBase) {
+  const struct {
+    bool functions;
+    uint64_t base;
+    const char* menu;
+  } cases[] = {
+      {true, 0x10000, " Memory   PCI  "},
+      {false, 0x10000, " Memory        "},
+      {true, 0, " Memory        "},
+  };
+  for (const auto& c : cases) {
+    FakeMemory memory{0x20000};
+    memory.mcfgBaseAddress = c.base;
+    if (c.functions) {
+      memory.pciDevices = {{0, 1, 0, 0x8086, 0x1234}};
+    }
+    MainScreen mainScreen;
+    auto component = mainScreen.getComponent();
+    EXPECT_EQ(RenderedScreen(component, 80, 24).cells(1, 2, 15), c.menu) << c.base;
+  }
+}
+
 }  // namespace
