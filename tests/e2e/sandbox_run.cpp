@@ -81,6 +81,35 @@ void SandboxFixture::setImageByte(uint64_t address, uint8_t value) const {
   }
 }
 
+std::string SandboxFixture::writeMcfg(uint64_t base) const {
+  std::string table(60, '\0');
+  table.replace(0, 4, "MCFG");
+  for (int i = 0; i < 8; ++i) {
+    table[44 + i] = static_cast<char>(base >> (8 * i));
+  }
+  const std::string path = mDir + "/MCFG";
+  std::ofstream(path, std::ios::binary) << table;
+  return path;
+}
+
+void SandboxFixture::addPciFunction(uint64_t ecamBase, int bus, int device, int function,
+                                    const std::vector<uint8_t>& header) const {
+  char name[16];
+  std::snprintf(name, sizeof name, "0000:%02x:%02x.%x", bus, device, function);
+  const std::string dir = mDir + "/pci/" + name;
+  std::filesystem::create_directories(dir);
+  char id[16];
+  std::snprintf(id, sizeof id, "0x%02x%02x\n", header[1], header[0]);
+  std::ofstream(dir + "/vendor") << id;
+  std::snprintf(id, sizeof id, "0x%02x%02x\n", header[3], header[2]);
+  std::ofstream(dir + "/device") << id;
+  const uint64_t address = ecamBase + (uint64_t(bus) << 20) + (uint64_t(device) << 15) +
+                           (uint64_t(function) << 12);
+  for (size_t i = 0; i < header.size(); ++i) {
+    setImageByte(address + i, header[i]);
+  }
+}
+
 std::string SandboxFixture::command(const std::string& sandboxOptions,
                                     const std::string& args) const {
   return shellQuote(MEMQUILL_SANDBOX) + " --binary " + shellQuote(MEMQUILL_BINARY) +

@@ -20,6 +20,12 @@ class SandboxFixture {
   void setImageByte(uint64_t address, uint8_t value) const;
   std::string dir() const { return mDir; }
 
+  // An MCFG table whose first window starts at `base`, for --mcfg.
+  std::string writeMcfg(uint64_t base) const;
+  // A function in the PCI tree, its 64-byte header at its ECAM address in the image.
+  void addPciFunction(uint64_t ecamBase, int bus, int device, int function,
+                      const std::vector<uint8_t>& header) const;
+
   // The sandbox command line (for a shell) with the given sandbox options and memquill args.
   std::string command(const std::string& sandboxOptions, const std::string& args) const;
 
