@@ -25,7 +25,8 @@ ChangeValueModal::ChangeValueModal()
             close();
           },
           ButtonOption::Border())),
-      mCloseButton(Button(" Close ", [this] { close(); }, ButtonOption::Border())),
+      mCloseButton(Button(
+          " Close ", [this] { close(); }, ButtonOption::Border())),
       mContainer(Container::Vertical(
           {mValueInput, Container::Horizontal({mSubmitButton, mCloseButton})})) {}
 

@@ -35,11 +35,11 @@ void DataView::refresh() {
   mTable->DetachAllChildren();
   std::array<uint8_t, kTableBytes> bytes;
   readPhysical(*sharedState.memFd, mAddress, bytes.data(), bytes.size(), MEMQUILL_HERE);
-  for (int r = 0; r < 16; ++r) {
+  for (size_t r = 0; r < mRows.size(); ++r) {
     mRows[r] = Container::Horizontal({});
     mRowLabels[r] = makeRowLabel(r);
     mRows[r]->Add(mRowLabels[r]);
-    for (int k = 16 * r; k < 16 * r + 16; ++k) {
+    for (size_t k = 16 * r; k < 16 * r + 16; ++k) {
       mCells[k] = makeCell(k, bytes[k]);
       mRows[r]->Add(mCells[k]);
     }
@@ -64,13 +64,14 @@ Component DataView::getComponent() {
   });
 }
 
-Component DataView::makeCell(int k, uint8_t byte) {
-  auto button = Button(toHex(byte, 2), [this, k] { activateCell(k); }, ButtonOption::Ascii());
+Component DataView::makeCell(size_t k, uint8_t byte) {
+  auto button = Button(
+      toHex(byte, 2), [this, k] { activateCell(k); }, ButtonOption::Ascii());
   return CatchEvent(button, [this, k](const Event& event) { return handleCellKey(k, event); });
 }
 
-Component DataView::makeRowLabel(int r) {
-  const uint64_t rowAddress = mAddress + 16 * static_cast<uint64_t>(r);
+Component DataView::makeRowLabel(size_t r) {
+  const uint64_t rowAddress = mAddress + 16 * r;
   const std::string label =
       " 0x" + toHex(rowAddress, 8, rowAddress >= kLabelAbbreviationLimit) + " ";
   return Renderer([this, r, label](bool focused) {
@@ -82,14 +83,14 @@ Component DataView::makeRowLabel(int r) {
   });
 }
 
-void DataView::activateCell(int k) {
-  *sharedState.changeAddress = mAddress + static_cast<uint64_t>(k);
+void DataView::activateCell(size_t k) {
+  *sharedState.changeAddress = mAddress + k;
   sharedState.activeDataView = this;
   *sharedState.showChangeValueModal = true;
 }
 
-bool DataView::handleCellKey(int k, const Event& event) {
-  const int r = k / 16;
+bool DataView::handleCellKey(size_t k, const Event& event) {
+  const size_t r = k / 16;
   if (event == Event::ArrowUp && r >= 1) {
     mCells[k - 16]->TakeFocus();
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include <ftxui/component/component.hpp>
@@ -19,10 +20,10 @@ class DataView {
   ftxui::Component getComponent();
 
  private:
-  ftxui::Component makeCell(int k, uint8_t byte);
-  ftxui::Component makeRowLabel(int r);
-  void activateCell(int k);
-  bool handleCellKey(int k, const ftxui::Event& event);
+  ftxui::Component makeCell(size_t k, uint8_t byte);
+  ftxui::Component makeRowLabel(size_t r);
+  void activateCell(size_t k);
+  bool handleCellKey(size_t k, const ftxui::Event& event);
 
   ftxui::Component mTableHeader;
   std::array<ftxui::Component, 256> mCells;

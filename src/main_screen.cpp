@@ -18,7 +18,7 @@ namespace {
 
 // The Linux console and tmux send Home and End as "ESC [1~" and "ESC [4~", which the
 // library does not know; give the fields the keys the user pressed.
-Component withConsoleHomeEnd(Component screen) {
+Component withConsoleHomeEnd(const Component& screen) {
   return CatchEvent(screen, [screen](const Event& event) {
     if (event == Event::Special("\x1B[1~")) {
       return screen->OnEvent(Event::Home);
@@ -30,9 +30,7 @@ Component withConsoleHomeEnd(Component screen) {
   });
 }
 
-bool pciOffered() {
-  return !sharedState.pciDevices->empty() && *sharedState.mcfgBaseAddress != 0;
-}
+bool pciOffered() { return !sharedState.pciDevices->empty() && *sharedState.mcfgBaseAddress != 0; }
 
 }  // namespace
 

@@ -14,12 +14,14 @@ constexpr int kAddressDigits = 16;
 
 Memory::Memory(uint64_t address)
     : mDataView(std::make_unique<DataView>(address)),
-      mMoveButton(Button("↵", [this] { page_navigation::move(navigation()); }, SimpleButton())),
-      mPreviousButton(
-          Button("◀", [this] { page_navigation::previous(navigation()); }, SimpleButton())),
-      mNextButton(Button("▶", [this] { page_navigation::next(navigation()); }, SimpleButton())),
-      mRefreshButton(
-          Button("Refresh", [this] { page_navigation::refresh(navigation()); }, SimpleButton())),
+      mMoveButton(Button(
+          "↵", [this] { page_navigation::move(navigation()); }, SimpleButton())),
+      mPreviousButton(Button(
+          "◀", [this] { page_navigation::previous(navigation()); }, SimpleButton())),
+      mNextButton(Button(
+          "▶", [this] { page_navigation::next(navigation()); }, SimpleButton())),
+      mRefreshButton(Button(
+          "Refresh", [this] { page_navigation::refresh(navigation()); }, SimpleButton())),
       mAddressInput(page_navigation::field(&mAddressText, "Address") |
                     size(WIDTH, LESS_THAN, kAddressDigits + 1)),
       mAddressText(toHex(address, kAddressDigits)),

@@ -7,7 +7,8 @@
 using namespace ftxui;
 
 MessageModal::MessageModal()
-    : mCloseButton(Button(" Close ", [this] { close(); }, ButtonOption::Border())),
+    : mCloseButton(Button(
+          " Close ", [this] { close(); }, ButtonOption::Border())),
       mContainer(Container::Vertical({mCloseButton})) {}
 
 Component MessageModal::getComponent() {

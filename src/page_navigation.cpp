@@ -75,7 +75,7 @@ void cutAddressText(const Target& target) {
 }
 
 ftxui::Component withPageKeys(ftxui::Component page, Target target,
-                              ftxui::Component addressField) {
+                              const ftxui::Component& addressField) {
   return ftxui::CatchEvent(std::move(page), [target, addressField](const ftxui::Event& event) {
     if (event == ftxui::Event::PageUp) {
       previous(target);

@@ -36,7 +36,7 @@ void cutAddressText(const Target& target);
 // Wraps a page's root so that Page Up, Page Down, F2 (to `addressField`) and F5 work
 // whichever control has the focus.
 ftxui::Component withPageKeys(ftxui::Component page, Target target,
-                              ftxui::Component addressField);
+                              const ftxui::Component& addressField);
 
 // A one-line text field: Return changes nothing, and Up and Down leave the field at once
 // instead of first moving its cursor to the start or end.

@@ -17,15 +17,19 @@ constexpr int kAddressDigits = 8;
 
 PCI::PCI(uint64_t address)
     : mDataView(std::make_unique<DataView>(address)),
-      mDeviceButton(Button(&mPciDeviceText, [this] { openSelection(); }, SimpleButton())),
+      mDeviceButton(Button(
+          &mPciDeviceText, [this] { openSelection(); }, SimpleButton())),
       mPciDeviceText(pciDeviceText(sharedState.pciDevices->at(0))),
-      mSummaryButton(Button("Summary", [this] { showSummary(); }, SimpleButton())),
-      mMoveButton(Button("↵", [this] { page_navigation::move(navigation()); }, SimpleButton())),
-      mPreviousButton(
-          Button("◀", [this] { page_navigation::previous(navigation()); }, SimpleButton())),
-      mNextButton(Button("▶", [this] { page_navigation::next(navigation()); }, SimpleButton())),
-      mRefreshButton(
-          Button("Refresh", [this] { page_navigation::refresh(navigation()); }, SimpleButton())),
+      mSummaryButton(Button(
+          "Summary", [this] { showSummary(); }, SimpleButton())),
+      mMoveButton(Button(
+          "↵", [this] { page_navigation::move(navigation()); }, SimpleButton())),
+      mPreviousButton(Button(
+          "◀", [this] { page_navigation::previous(navigation()); }, SimpleButton())),
+      mNextButton(Button(
+          "▶", [this] { page_navigation::next(navigation()); }, SimpleButton())),
+      mRefreshButton(Button(
+          "Refresh", [this] { page_navigation::refresh(navigation()); }, SimpleButton())),
       mAddressInput(page_navigation::field(&mAddressText, "Address") |
                     size(WIDTH, LESS_THAN, kAddressDigits + 1)),
       mAddressText(toHex(address, kAddressDigits)),
@@ -34,9 +38,8 @@ PCI::PCI(uint64_t address)
   sharedState.pciConfigHeader = &mPciConfigHeader;
   sharedState.pciDeviceText = &mPciDeviceText;
   sharedState.pciAddressText = &mAddressText;
-  auto toolRow =
-      Container::Horizontal({mDeviceButton, mSummaryButton, mAddressInput, mMoveButton,
-                             mPreviousButton, mNextButton, mRefreshButton});
+  auto toolRow = Container::Horizontal({mDeviceButton, mSummaryButton, mAddressInput, mMoveButton,
+                                        mPreviousButton, mNextButton, mRefreshButton});
   mContainer = page_navigation::withPageKeys(Container::Vertical({toolRow, mDataViewComponent}),
                                              navigation(), mAddressInput);
 }

@@ -1,5 +1,8 @@
 #include "pci_device_select_modal.hpp"
 
+#include <algorithm>
+#include <iterator>
+
 #include <ftxui/component/event.hpp>
 #include <ftxui/dom/elements.hpp>
 
@@ -28,13 +31,13 @@ PciDeviceSelectModal::PciDeviceSelectModal()
             close();
           },
           ButtonOption::Border())),
-      mCloseButton(Button(" Close ", [this] { close(); }, ButtonOption::Border())) {
-  for (const auto& entry : *sharedState.pciDevices) {
-    mDeviceEntries.push_back(entryText(entry));
-  }
+      mCloseButton(Button(
+          " Close ", [this] { close(); }, ButtonOption::Border())) {
+  std::transform(sharedState.pciDevices->begin(), sharedState.pciDevices->end(),
+                 std::back_inserter(mDeviceEntries), entryText);
   // Tab leaves the dropdown for " Submit " in one step, even with its list open.
-  mDeviceDropdown = CatchEvent(Dropdown(&mDeviceEntries, &mSelectedEntry) |
-                                   size(WIDTH, EQUAL, 40) | size(HEIGHT, LESS_THAN, 8),
+  mDeviceDropdown = CatchEvent(Dropdown(&mDeviceEntries, &mSelectedEntry) | size(WIDTH, EQUAL, 40) |
+                                   size(HEIGHT, LESS_THAN, 8),
                                [this](const Event& event) {
                                  if (event != Event::Tab) {
                                    return false;
@@ -42,8 +45,8 @@ PciDeviceSelectModal::PciDeviceSelectModal()
                                  mSubmitButton->TakeFocus();
                                  return true;
                                });
-  mContainer = Container::Vertical(
-      {mDeviceDropdown, Container::Horizontal({mSubmitButton, mCloseButton})});
+  mContainer =
+      Container::Vertical({mDeviceDropdown, Container::Horizontal({mSubmitButton, mCloseButton})});
 }
 
 Component PciDeviceSelectModal::getComponent() {

@@ -3,7 +3,6 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include <ftxui/dom/elements.hpp>
 
@@ -16,19 +15,22 @@ namespace {
 
 struct Field {
   const char* label;
-  int offset;
-  int size;  // bytes: 1, 2 or 4
+  size_t offset;
+  size_t size;  // bytes: 1, 2 or 4
 };
 
 // A line shows one field, or two (bridge lines whose second label starts with " , ").
+// (cppcheck misses the reads in column(), a template.)
 struct Line {
+  // cppcheck-suppress unusedStructMember
   Field first;
+  // cppcheck-suppress unusedStructMember
   Field second;
 };
 
 using Header = std::array<uint8_t, 64>;
 
-const std::vector<Line> kCommonLines = {
+constexpr std::array<Line, 12> kCommonLines = {{
     {{" Vendor ID : 0x", 0x00, 2}, {}},
     {{" Device ID : 0x", 0x02, 2}, {}},
     {{" Command : 0x", 0x04, 2}, {}},
@@ -41,9 +43,9 @@ const std::vector<Line> kCommonLines = {
     {{" Latency Timer : 0x", 0x0D, 1}, {}},
     {{" Header Type : 0x", 0x0E, 1}, {}},
     {{" BIST : 0x", 0x0F, 1}, {}},
-};
+}};
 
-const std::vector<Line> kDeviceLines = {
+constexpr std::array<Line, 15> kDeviceLines = {{
     {{" Base Address[0] : 0x", 0x10, 4}, {}},
     {{" Base Address[1] : 0x", 0x14, 4}, {}},
     {{" Base Address[2] : 0x", 0x18, 4}, {}},
@@ -59,9 +61,9 @@ const std::vector<Line> kDeviceLines = {
     {{" Interrupt Pin : 0x", 0x3D, 1}, {}},
     {{" Min Grant : 0x", 0x3E, 1}, {}},
     {{" Max Latency : 0x", 0x3F, 1}, {}},
-};
+}};
 
-const std::vector<Line> kBridgeLines = {
+constexpr std::array<Line, 18> kBridgeLines = {{
     {{" Base Address[0] : 0x", 0x10, 4}, {}},
     {{" Base Address[1] : 0x", 0x14, 4}, {}},
     {{" Primary Bus Number : 0x", 0x18, 1}, {}},
@@ -80,22 +82,23 @@ const std::vector<Line> kBridgeLines = {
     {{" Capabilities Pointer : 0x", 0x34, 1}, {}},
     {{" Expansion ROM Base Address : 0x", 0x38, 4}, {}},
     {{" Interrupt Line : 0x", 0x3C, 1}, {" , Interrupt Pin : 0x", 0x3D, 1}},
-};
+}};
 
 // Little-endian, as configuration space stores its fields.
 uint64_t fieldValue(const Header& header, const Field& field) {
   uint64_t value = 0;
-  for (int i = field.size - 1; i >= 0; --i) {
-    value = (value << 8) | header[static_cast<size_t>(field.offset + i)];
+  for (size_t i = field.size; i-- > 0;) {
+    value = (value << 8) | header[field.offset + i];
   }
   return value;
 }
 
 std::string fieldText(const Header& header, const Field& field) {
-  return field.label + toHex(fieldValue(header, field), 2 * field.size);
+  return field.label + toHex(fieldValue(header, field), static_cast<int>(2 * field.size));
 }
 
-Element column(const Header& header, const std::vector<Line>& lines) {
+template <size_t N>
+Element column(const Header& header, const std::array<Line, N>& lines) {
   Elements texts;
   for (const auto& line : lines) {
     std::string shown = fieldText(header, line.first);
@@ -114,7 +117,8 @@ bool isGeneralDevice(const Header& header) { return (header[0x0E] & 0x7F) == 0; 
 }  // namespace
 
 PciDeviceSummaryModal::PciDeviceSummaryModal()
-    : mCloseButton(Button(" Close ", [this] { close(); }, ButtonOption::Border())),
+    : mCloseButton(Button(
+          " Close ", [this] { close(); }, ButtonOption::Border())),
       mContainer(Container::Vertical({mCloseButton})) {}
 
 Component PciDeviceSummaryModal::getComponent() {
@@ -133,7 +137,8 @@ Element PciDeviceSummaryModal::draw() {
                  column(header, kCommonLines),
                  text(" "),
                  separatorLight(),
-                 column(header, isGeneralDevice(header) ? kDeviceLines : kBridgeLines),
+                 isGeneralDevice(header) ? column(header, kDeviceLines)
+                                         : column(header, kBridgeLines),
              }),
              separator(),
              hbox({mCloseButton->Render()}) | center,

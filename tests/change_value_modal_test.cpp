@@ -55,9 +55,9 @@ struct WriteCase {
 
 TEST_F(ChangeValueModalTest, SubmitWritesTheLowByteOfTheTypedHexValueOrRefusesIt) {
   const WriteCase cases[] = {
-      {"ff", 0xFF, ""},  {"FF", 0xFF, ""}, {"7", 0x07, ""},        {"1G", 0x01, ""},
-      {" F", 0x0F, ""},  {"0x", 0x00, ""}, {"-1", 0xFF, ""},       {"123", 0x12, ""},
-      {"G1", -1, kHexMessage},             {"", -1, kEmptyMessage},
+      {"ff", 0xFF, ""},        {"FF", 0xFF, ""},        {"7", 0x07, ""},  {"1G", 0x01, ""},
+      {" F", 0x0F, ""},        {"0x", 0x00, ""},        {"-1", 0xFF, ""}, {"123", 0x12, ""},
+      {"G1", -1, kHexMessage}, {"", -1, kEmptyMessage},
   };
   const uint64_t address = 0x1FFF;  // the last byte of its page
   for (const auto& c : cases) {
@@ -102,8 +102,9 @@ TEST_F(ChangeValueModalTest, EveryCloseRefreshesTheTableAndTheNextOpeningStartsI
 }
 
 TEST_F(ChangeValueModalTest, RefusedMappingIsFatalAndNamesTheDialog) {
-  EXPECT_EXIT(submit(0x8000000000000000, "1"), ::testing::ExitedWithCode(1),
-              "^Error at line [0-9]+, file src/change_value_modal\\.cpp \\([0-9]+\\) \\[[^]]+\\]\n$");
+  EXPECT_EXIT(
+      submit(0x8000000000000000, "1"), ::testing::ExitedWithCode(1),
+      "^Error at line [0-9]+, file src/change_value_modal\\.cpp \\([0-9]+\\) \\[[^]]+\\]\n$");
 }
 
 }  // namespace

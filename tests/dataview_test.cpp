@@ -48,8 +48,9 @@ TEST_F(DataViewTest, ShowsHeaderLabelsAndBytesFromTheStartAddress) {
   auto component = view.getComponent();
   RenderedScreen screen(component, kWidth, kHeight);
 
-  EXPECT_EQ(screen.row(0), "              00  01  02  03  04  05  06  07  08  09  0A  0B  0C "
-                           " 0D  0E  0F  ");
+  EXPECT_EQ(screen.row(0),
+            "              00  01  02  03  04  05  06  07  08  09  0A  0B  0C "
+            " 0D  0E  0F  ");
   for (int r = 0; r < 16; ++r) {
     const uint64_t rowAddress = 0x1008 + 16 * r;
     EXPECT_EQ(tableRow(screen, r), expectedRow(rowAddress, " 0x" + toHex(rowAddress, 8) + " "));

@@ -42,8 +42,10 @@ TEST(ToHex, FormatsUpperCaseZeroPaddedAndAbbreviates) {
 }
 
 TEST(SimpleButton, BracketsUnfocusedAndInvertsFocusedAtTheSameWidth) {
-  auto first = ftxui::Button("Refresh", [] {}, SimpleButton());
-  auto second = ftxui::Button("Refresh", [] {}, SimpleButton());
+  auto first = ftxui::Button(
+      "Refresh", [] {}, SimpleButton());
+  auto second = ftxui::Button(
+      "Refresh", [] {}, SimpleButton());
   auto row = ftxui::Container::Horizontal({first, second});
 
   RenderedScreen screen(row, 18, 1);

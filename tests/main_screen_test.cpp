@@ -26,7 +26,8 @@ class MainScreenTest : public ::testing::Test {
 TEST_F(MainScreenTest, DrawsTheFixedFrameCentredWithTitleMenuAndMemoryPage) {
   RenderedScreen screen(component, 100, 30);
   // 80 x 24 frame at column 10, row 3.
-  EXPECT_EQ(screen.cells(10, 3, 80), std::string(32, ' ') + "memquill v1.0.0" + std::string(33, ' '));
+  EXPECT_EQ(screen.cells(10, 3, 80),
+            std::string(32, ' ') + "memquill v1.0.0" + std::string(33, ' '));
   EXPECT_EQ(screen.cells(10, 4, 1), "╭");
   EXPECT_EQ(screen.cells(89, 4, 1), "╮");
   EXPECT_EQ(screen.cells(11, 5, 8), " Memory ");

@@ -51,7 +51,8 @@ class MemoryPageTest : public ::testing::Test {
 };
 
 TEST_F(MemoryPageTest, StartsAtZeroWithTheToolRowAndTable) {
-  EXPECT_EQ(toolRow(), " * Address : 0x0000000000000000 [↵] [◀] [▶] [Refresh]" + std::string(27, ' '));
+  EXPECT_EQ(toolRow(),
+            " * Address : 0x0000000000000000 [↵] [◀] [▶] [Refresh]" + std::string(27, ' '));
   EXPECT_EQ(firstLabel(), " 0x00000000 ");
 }
 

@@ -20,7 +20,6 @@ inline void PrintTo(const PciDeviceEntry& e, std::ostream* os) {
   *os << pciDeviceText(e) << " " << std::hex << e.vendorId << ":" << e.deviceId;
 }
 
-
 namespace {
 
 class TempDir {

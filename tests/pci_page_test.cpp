@@ -101,10 +101,8 @@ TEST_F(PciPageTest, MoveTakesTheTypedAddressInEightDigitsOrRefusesIt) {
     const char* label;
     bool refused;
   } cases[] = {
-      {"1000", "00001000", " 0x00001000 ", false},
-      {"0x1f", "0000001F", " 0x0000001F ", false},
-      {" 2000", "00002000", " 0x00002000 ", false},
-      {"1G", "00000001", " 0x00000001 ", false},
+      {"1000", "00001000", " 0x00001000 ", false},  {"0x1f", "0000001F", " 0x0000001F ", false},
+      {" 2000", "00002000", " 0x00002000 ", false}, {"1G", "00000001", " 0x00000001 ", false},
       {"G1", "G1", " 0x00000001 ", true},
   };
   for (const auto& c : cases) {
@@ -115,8 +113,9 @@ TEST_F(PciPageTest, MoveTakesTheTypedAddressInEightDigitsOrRefusesIt) {
     EXPECT_EQ(firstLabel(), c.label) << c.typed;
     EXPECT_EQ(memory.showMessageModal, c.refused) << c.typed;
   }
-  EXPECT_EQ(memory.messageText,
-            "The address you are trying to move to is not a Hex value. Please enter a valid value.");
+  EXPECT_EQ(
+      memory.messageText,
+      "The address you are trying to move to is not a Hex value. Please enter a valid value.");
 }
 
 TEST_F(PciPageTest, PagingRefreshAndTheFieldsEightCharacterCut) {

@@ -7,6 +7,6 @@
 void getPciConfigSpace(std::array<uint8_t, 64>& header) {
   const PciDeviceEntry& entry =
       sharedState.pciDevices->at(static_cast<size_t>(*sharedState.selectedPciDevice));
-  readPhysical(*sharedState.memFd, ecamAddress(*sharedState.mcfgBaseAddress, entry),
-               header.data(), header.size(), MEMQUILL_HERE);
+  readPhysical(*sharedState.memFd, ecamAddress(*sharedState.mcfgBaseAddress, entry), header.data(),
+               header.size(), MEMQUILL_HERE);
 }

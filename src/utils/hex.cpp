@@ -16,8 +16,9 @@ std::string toHex(uint64_t value, int width, bool abbreviate) {
   while (count > 0) {
     text.push_back(reversed[--count]);
   }
-  if (abbreviate && text.size() >= 4) {
-    text = text.substr(0, 2) + ".." + text.substr(text.size() - 4);
+  // Texts too short to lose a digit stay whole.
+  if (abbreviate && text.size() >= 6) {
+    text.replace(2, text.size() - 6, "..");
   }
   return text;
 }

@@ -10,9 +10,9 @@
 namespace {
 
 [[noreturn]] void printReportAndExit(SourceLocation where, int error) {
-  std::fprintf(stderr, "Error at line %d, file %s (%d) [%s]\n", where.line, where.file, error,
-               std::strerror(error));
-  std::fflush(stderr);
+  (void)std::fprintf(stderr, "Error at line %d, file %s (%d) [%s]\n", where.line, where.file, error,
+                     std::strerror(error));
+  (void)std::fflush(stderr);
   std::exit(1);
 }
 

@@ -48,9 +48,11 @@ TEST_F(MemoryPageE2E, ShowsMemoryFromZeroInTheCentredFrame) {
   EXPECT_NE(screen.find("                                          memquill v1.0.0"),
             std::string::npos)
       << screen;
-  EXPECT_NE(screen.find(" * Address : 0x0000000000000000 [↵] [◀] [▶] [Refresh]"), std::string::npos);
-  EXPECT_NE(screen.find("  0x00000000  00  01  02  03  04  05  06  07  08  09  0A  0B  0C  0D  0E  0F"),
+  EXPECT_NE(screen.find(" * Address : 0x0000000000000000 [↵] [◀] [▶] [Refresh]"),
             std::string::npos);
+  EXPECT_NE(
+      screen.find("  0x00000000  00  01  02  03  04  05  06  07  08  09  0A  0B  0C  0D  0E  0F"),
+      std::string::npos);
   EXPECT_NE(screen.find("  0x000000F0  F0  F1  F2"), std::string::npos);
   quit();
 }
@@ -90,7 +92,8 @@ TEST_F(MemoryPageE2E, RefusesEmptyNonHexAndBelowZeroThroughTheMessageDialog) {
 
   enterAddress("XYZ");
   pressMove();
-  ASSERT_TRUE(session->waitFor("The address you are trying to move to is not")) << session->screen();
+  ASSERT_TRUE(session->waitFor("The address you are trying to move to is not"))
+      << session->screen();
   EXPECT_TRUE(session->waitFor("a Hex value. Please enter a valid value."));
   closeMessage();
   EXPECT_TRUE(session->waitFor("0xXYZ")) << session->screen();  // the typed text stays

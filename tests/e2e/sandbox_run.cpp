@@ -62,7 +62,8 @@ SandboxFixture::SandboxFixture() {
     image[a] = static_cast<uint8_t>(a + (a >> 8));
   }
   std::ofstream(imagePath(), std::ios::binary)
-      .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+      .write(reinterpret_cast<const char*>(image.data()),
+             static_cast<std::streamsize>(image.size()));
   std::filesystem::create_directories(mDir + "/pci");
 }
 
@@ -103,8 +104,8 @@ void SandboxFixture::addPciFunction(uint64_t ecamBase, int bus, int device, int 
   std::ofstream(dir + "/vendor") << id;
   std::snprintf(id, sizeof id, "0x%02x%02x\n", header[3], header[2]);
   std::ofstream(dir + "/device") << id;
-  const uint64_t address = ecamBase + (uint64_t(bus) << 20) + (uint64_t(device) << 15) +
-                           (uint64_t(function) << 12);
+  const uint64_t address =
+      ecamBase + (uint64_t(bus) << 20) + (uint64_t(device) << 15) + (uint64_t(function) << 12);
   for (size_t i = 0; i < header.size(); ++i) {
     setImageByte(address + i, header[i]);
   }
@@ -112,9 +113,9 @@ void SandboxFixture::addPciFunction(uint64_t ecamBase, int bus, int device, int 
 
 std::string SandboxFixture::command(const std::string& sandboxOptions,
                                     const std::string& args) const {
-  return shellQuote(MEMQUILL_SANDBOX) + " --binary " + shellQuote(MEMQUILL_BINARY) +
-         " --image " + shellQuote(imagePath()) + " --pci-tree " + shellQuote(mDir + "/pci") +
-         " " + sandboxOptions + " -- " + args;
+  return shellQuote(MEMQUILL_SANDBOX) + " --binary " + shellQuote(MEMQUILL_BINARY) + " --image " +
+         shellQuote(imagePath()) + " --pci-tree " + shellQuote(mDir + "/pci") + " " +
+         sandboxOptions + " -- " + args;
 }
 
 ProcessResult runCaptured(const std::string& command, const std::string& scratchDir) {
@@ -138,15 +139,15 @@ TmuxSession::TmuxSession(const std::string& command, const std::string& scratchD
   std::filesystem::remove(mDir + "/status");
   // Keys as an xterm sends them (Home and End among them).
   std::ofstream(mDir + "/tmux.conf") << "set -g default-terminal xterm-256color\n";
-  tmux("new-session -d -x " + std::to_string(width) + " -y " + std::to_string(height) +
-       " 'bash " + mDir + "/run.sh'");
+  tmux("new-session -d -x " + std::to_string(width) + " -y " + std::to_string(height) + " 'bash " +
+       mDir + "/run.sh'");
 }
 
 TmuxSession::~TmuxSession() { tmux("kill-server"); }
 
 std::string TmuxSession::tmux(const std::string& arguments) const {
-  return output("TERM=xterm-256color tmux -L " + mSocket + " -f " + mDir + "/tmux.conf " + arguments +
-                " 2>/dev/null");
+  return output("TERM=xterm-256color tmux -L " + mSocket + " -f " + mDir + "/tmux.conf " +
+                arguments + " 2>/dev/null");
 }
 
 std::string TmuxSession::screen() const { return tmux("capture-pane -p -t 0"); }

@@ -54,7 +54,8 @@ class TmuxSession {
 
   std::string screen() const;
   // Waits until the screen shows `text`; false after the timeout.
-  bool waitFor(const std::string& text, std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
+  bool waitFor(const std::string& text,
+               std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
   bool waitForGone(const std::string& text,
                    std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
   void keys(const std::vector<std::string>& names) const;  // tmux key names: PageDown, F5, C-c

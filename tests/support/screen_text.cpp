@@ -3,8 +3,8 @@
 #include <ftxui/dom/node.hpp>
 
 RenderedScreen::RenderedScreen(const ftxui::Component& component, int width, int height)
-    : mScreen(ftxui::Screen::Create(ftxui::Dimension::Fixed(width),
-                                    ftxui::Dimension::Fixed(height))) {
+    : mScreen(
+          ftxui::Screen::Create(ftxui::Dimension::Fixed(width), ftxui::Dimension::Fixed(height))) {
   ftxui::Render(mScreen, component->Render());
 }
 

@@ -13,7 +13,7 @@ class RenderedScreen {
 
   std::string row(int y) const;
   std::string cells(int x, int y, int count) const;  // `count` cells from column x of row y
-  std::string text() const;  // all rows, newline-separated
+  std::string text() const;                          // all rows, newline-separated
   bool contains(const std::string& needle) const;
   const ftxui::Pixel& pixelAt(int x, int y) { return mScreen.PixelAt(x, y); }
   // Column of the first cell of `needle` in row y (counted in cells), or -1.
