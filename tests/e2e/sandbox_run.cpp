@@ -189,12 +189,36 @@ void TmuxSession::type(const std::string& literal) const {
 
 int TmuxSession::waitForExit(std::chrono::milliseconds timeout) const {
   const auto end = std::chrono::steady_clock::now() + timeout;
-  while (std::chrono::steady_clock::now() < end) {
+  for (;;) {
     const std::string status = readFile(mDir + "/status");
     if (!status.empty()) {
       return std::stoi(status);
     }
+    if (std::chrono::steady_clock::now() >= end) {
+      return -1;
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+}
+
+void TmuxSession::resize(int width, int height) const {
+  tmux("resize-window -t 0 -x " + std::to_string(width) + " -y " + std::to_string(height));
+}
+
+int TmuxSession::programPid(const std::string& binary) const {
+  std::vector<std::string> pending{tmux("display-message -p -t 0 '#{pane_pid}'")};
+  while (!pending.empty()) {
+    std::string pid = pending.back();
+    pending.pop_back();
+    pid.erase(pid.find_last_not_of(" \n") + 1);
+    std::error_code error;
+    if (std::filesystem::read_symlink("/proc/" + pid + "/exe", error).string() == binary) {
+      return std::stoi(pid);
+    }
+    std::istringstream children(readFile("/proc/" + pid + "/task/" + pid + "/children"));
+    for (std::string child; children >> child;) {
+      pending.push_back(child);
+    }
   }
   return -1;
 }

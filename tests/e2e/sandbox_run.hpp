@@ -64,6 +64,9 @@ class TmuxSession {
   int waitForExit(std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
   // Whether the terminal settings after the command equal those before it.
   bool terminalRestored() const;
+  void resize(int width, int height) const;
+  // The process running `binary` below the pane, or -1.
+  int programPid(const std::string& binary) const;
 
  private:
   std::string tmux(const std::string& arguments) const;
