@@ -1,10 +1,16 @@
 // Each figure beside its floor: the raw system calls the same work cannot do without.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
 #include <sys/mman.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -84,6 +90,52 @@ void BM_RefreshFloor(benchmark::State& state) {
   benchmark::DoNotOptimize(sum);
 }
 BENCHMARK(BM_RefreshFloor)->Unit(benchmark::kMicrosecond);
+
+// The real binary in the sandbox, on a terminal of its own: from the start of the sandbox
+// to the first frame on the screen. Its floor is the enumeration alone, which start-up runs.
+void BM_StartUpToFirstFrame(benchmark::State& state) {
+  char image[] = "/tmp/memquill-bench-XXXXXX";
+  const int imageFd = mkstemp(image);
+  if (imageFd < 0 || ftruncate(imageFd, 1 << 20) != 0) {
+    state.SkipWithError("cannot make the memory image");
+    return;
+  }
+  close(imageFd);
+  winsize size{};
+  size.ws_row = 30;
+  size.ws_col = 100;
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    int terminal = -1;
+    const pid_t child = forkpty(&terminal, nullptr, nullptr, &size);
+    if (child == 0) {
+      execl(MEMQUILL_SANDBOX, MEMQUILL_SANDBOX, "--binary", MEMQUILL_BINARY, "--image", image,
+            static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    std::string shown;
+    pollfd ready{terminal, POLLIN, 0};
+    while (shown.find("memquill v1.0.0") == std::string::npos && poll(&ready, 1, 10000) > 0) {
+      char buffer[4096];
+      const ssize_t length = read(terminal, buffer, sizeof buffer);
+      if (length <= 0) {
+        break;
+      }
+      shown.append(buffer, static_cast<size_t>(length));
+    }
+    state.SetIterationTime(
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    if (write(terminal, "\x03", 1) != 1) {  // Ctrl-C ends the loop
+      kill(child, SIGTERM);
+    }
+    for (char buffer[4096]; read(terminal, buffer, sizeof buffer) > 0;) {
+    }
+    waitpid(child, nullptr, 0);
+    close(terminal);
+  }
+  unlink(image);
+}
+BENCHMARK(BM_StartUpToFirstFrame)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
 
 }  // namespace
 
