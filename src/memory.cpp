@@ -4,7 +4,6 @@
 
 #include "dataview.hpp"
 #include "utils/hex.hpp"
-#include "utils/simple_button.hpp"
 
 using namespace ftxui;
 
@@ -14,14 +13,10 @@ constexpr int kAddressDigits = 16;
 
 Memory::Memory(uint64_t address)
     : mDataView(std::make_unique<DataView>(address)),
-      mMoveButton(Button(
-          "↵", [this] { page_navigation::move(navigation()); }, SimpleButton())),
-      mPreviousButton(Button(
-          "◀", [this] { page_navigation::previous(navigation()); }, SimpleButton())),
-      mNextButton(Button(
-          "▶", [this] { page_navigation::next(navigation()); }, SimpleButton())),
-      mRefreshButton(Button(
-          "Refresh", [this] { page_navigation::refresh(navigation()); }, SimpleButton())),
+      mMoveButton(page_navigation::button("↵", page_navigation::move, navigation())),
+      mPreviousButton(page_navigation::button("◀", page_navigation::previous, navigation())),
+      mNextButton(page_navigation::button("▶", page_navigation::next, navigation())),
+      mRefreshButton(page_navigation::button("Refresh", page_navigation::refresh, navigation())),
       mAddressInput(page_navigation::field(&mAddressText, "Address") |
                     size(WIDTH, LESS_THAN, kAddressDigits + 1)),
       mAddressText(toHex(address, kAddressDigits)),
@@ -48,7 +43,6 @@ Element Memory::draw() {
       hbox({text(" * Address : "), text("0x"), mAddressInput->Render(), text(" "),
             mMoveButton->Render(), text(" "), mPreviousButton->Render(), text(" "),
             mNextButton->Render(), text(" "), mRefreshButton->Render()}),
-      hbox({mDataViewComponent->Render() | size(WIDTH, LESS_THAN, 78) | size(HEIGHT, EQUAL, 17) |
-            border}),
+      page_navigation::tableBox(mDataViewComponent),
   });
 }

@@ -5,10 +5,12 @@
 
 #include <ftxui/component/component_base.hpp>
 #include <ftxui/component/event.hpp>
+#include <ftxui/dom/elements.hpp>
 
 #include "dataview.hpp"
 #include "shared_state.hpp"
 #include "utils/hex.hpp"
+#include "utils/simple_button.hpp"
 
 namespace page_navigation {
 
@@ -66,6 +68,17 @@ void next(const Target& target) {
 void refresh(const Target& target) {
   target.view->refresh();
   showTableAddress(target);
+}
+
+ftxui::Component button(const std::string& label, void (*action)(const Target&), Target target) {
+  return ftxui::Button(
+      label, [action, target] { action(target); }, SimpleButton());
+}
+
+ftxui::Element tableBox(const ftxui::Component& table) {
+  using ftxui::EQUAL, ftxui::HEIGHT, ftxui::LESS_THAN, ftxui::WIDTH;
+  return ftxui::hbox({table->Render() | ftxui::size(WIDTH, LESS_THAN, 78) |
+                      ftxui::size(HEIGHT, EQUAL, 17) | ftxui::border});
 }
 
 void cutAddressText(const Target& target) {

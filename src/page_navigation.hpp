@@ -30,6 +30,12 @@ void next(const Target& target);
 // Reads the table again; a half-typed address gives way to the table's.
 void refresh(const Target& target);
 
+// A page button (the pages' SimpleButton look) that runs one of the actions above.
+ftxui::Component button(const std::string& label, void (*action)(const Target&), Target target);
+
+// The page's table in its box: exactly 17 rows (header and 16 rows), at most 78 columns.
+ftxui::Element tableBox(const ftxui::Component& table);
+
 // Cuts an over-long field text to its digits; call before drawing the field.
 void cutAddressText(const Target& target);
 

@@ -22,14 +22,10 @@ PCI::PCI(uint64_t address)
       mPciDeviceText(pciDeviceText(sharedState.pciDevices->at(0))),
       mSummaryButton(Button(
           "Summary", [this] { showSummary(); }, SimpleButton())),
-      mMoveButton(Button(
-          "↵", [this] { page_navigation::move(navigation()); }, SimpleButton())),
-      mPreviousButton(Button(
-          "◀", [this] { page_navigation::previous(navigation()); }, SimpleButton())),
-      mNextButton(Button(
-          "▶", [this] { page_navigation::next(navigation()); }, SimpleButton())),
-      mRefreshButton(Button(
-          "Refresh", [this] { page_navigation::refresh(navigation()); }, SimpleButton())),
+      mMoveButton(page_navigation::button("↵", page_navigation::move, navigation())),
+      mPreviousButton(page_navigation::button("◀", page_navigation::previous, navigation())),
+      mNextButton(page_navigation::button("▶", page_navigation::next, navigation())),
+      mRefreshButton(page_navigation::button("Refresh", page_navigation::refresh, navigation())),
       mAddressInput(page_navigation::field(&mAddressText, "Address") |
                     size(WIDTH, LESS_THAN, kAddressDigits + 1)),
       mAddressText(toHex(address, kAddressDigits)),
@@ -71,7 +67,6 @@ Element PCI::draw() {
             text(" | Address : 0x"), mAddressInput->Render(), text(" "), mMoveButton->Render(),
             text(" "), mPreviousButton->Render(), text(" "), mNextButton->Render(), text(" "),
             mRefreshButton->Render()}),
-      hbox({mDataViewComponent->Render() | size(WIDTH, LESS_THAN, 78) | size(HEIGHT, EQUAL, 17) |
-            border}),
+      page_navigation::tableBox(mDataViewComponent),
   });
 }
