@@ -146,8 +146,8 @@ TmuxSession::TmuxSession(const std::string& command, const std::string& scratchD
 TmuxSession::~TmuxSession() { tmux("kill-server"); }
 
 std::string TmuxSession::tmux(const std::string& arguments) const {
-  return output("TERM=xterm-256color tmux -L " + mSocket + " -f " + mDir + "/tmux.conf " +
-                arguments + " 2>/dev/null");
+  return output("LANG=C.UTF-8 TERM=xterm-256color tmux -u -L " + mSocket + " -f " + mDir +
+                "/tmux.conf " + arguments + " 2>/dev/null");
 }
 
 std::string TmuxSession::screen() const { return tmux("capture-pane -p -t 0"); }
