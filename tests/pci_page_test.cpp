@@ -183,9 +183,23 @@ TEST_F(PciPageTest, SummaryReadsTheSelectedFunctionsHeaderEachTime) {
   EXPECT_EQ(header[1], FakeMemory::patternByte(kEcamBase + 0x100001));
 }
 
-TEST_F(PciPageTest, HeaderReadOutsideTheListThrowsBeforeMapping) {
+TEST_F(PciPageTest, HeaderOfAWindowNearAPageEndIsReadFromBothPages) {
+  memory.mcfgBaseAddress = kEcamBase + 0xFE0;
+  getPciConfigSpace(*sharedState.pciConfigHeader);
+  for (size_t i = 0; i < 64; ++i) {
+    EXPECT_EQ((*sharedState.pciConfigHeader)[i], FakeMemory::patternByte(kEcamBase + 0xFE0 + i));
+  }
+}
+
+TEST_F(PciPageTest, HeaderReadOutsideTheListThrowsAndARefusedMappingIsFatal) {
   *sharedState.selectedPciDevice = 4;
   EXPECT_THROW(getPciConfigSpace(*sharedState.pciConfigHeader), std::out_of_range);
+
+  *sharedState.selectedPciDevice = 0;
+  memory.mcfgBaseAddress = 0x8000000000000000;
+  EXPECT_EXIT(getPciConfigSpace(*sharedState.pciConfigHeader), ::testing::ExitedWithCode(1),
+              "^Error at line [0-9]+, file src/utils/get_pci_config_space\\.cpp \\([0-9]+\\) "
+              "\\[[^]]+\\]\n$");
 }
 
 }  // namespace
