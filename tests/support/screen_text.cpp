@@ -30,13 +30,3 @@ std::string RenderedScreen::text() const {
 bool RenderedScreen::contains(const std::string& needle) const {
   return text().find(needle) != std::string::npos;
 }
-
-int RenderedScreen::columnOf(int y, const std::string& needle) const {
-  for (int x = 0; x < mScreen.dimx(); ++x) {
-    const std::string rest = cells(x, y, static_cast<int>(needle.size()));
-    if (rest.compare(0, needle.size(), needle) == 0) {
-      return x;
-    }
-  }
-  return -1;
-}

@@ -16,8 +16,6 @@ class RenderedScreen {
   std::string text() const;                          // all rows, newline-separated
   bool contains(const std::string& needle) const;
   const ftxui::Pixel& pixelAt(int x, int y) { return mScreen.PixelAt(x, y); }
-  // Column of the first cell of `needle` in row y (counted in cells), or -1.
-  int columnOf(int y, const std::string& needle) const;
 
  private:
   ftxui::Screen mScreen;
